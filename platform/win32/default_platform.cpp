@@ -1,0 +1,27 @@
+// The Windows shell: the system's private-profile calls and files. The multiplier window is
+// not part of this build yet, so it is never open.
+#include "platform/platform.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_profile_store.h"
+
+namespace corvane {
+namespace {
+
+class NoMultiplierWindow final : public MultiplierWindow {
+public:
+    bool IsOpen() const override { return false; }
+    void Open() override {}
+    void Close() override {}
+};
+
+}  // namespace
+
+Platform& DefaultPlatform() {
+    static Win32ProfileStore profile;
+    static Win32Files files;
+    static NoMultiplierWindow window;
+    static Platform platform{profile, files, window};
+    return platform;
+}
+
+}  // namespace corvane
