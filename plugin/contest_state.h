@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "plugin/guarded.h"
-#include "plugin/ole_date.h"
+#include "plugin/band_list.h"
+#include "plugin/qso_log.h"
 #include "plugin/region_rule.h"
 
 namespace corvane {
@@ -19,32 +20,13 @@ inline constexpr std::array<std::string_view, 6> kContestBands = {"160m", "80m",
 // Index of a contest band in kContestBands, or -1 for any other text (exact comparison).
 int ContestBandIndex(std::string_view band);
 
-// One admitted QSO. Texts are compared byte for byte everywhere: case counts, no trimming.
-struct CInfo {
-    std::string call;
-    std::string prefix;  // "IT9", "IG9" and "IH9" are stored as "I"
-    std::string continent;
-    std::string band;
-    std::string mode;
-    std::string rstReceived;
-    std::string rstSent;
-    std::string exchangeReceived;
-    std::string exchangeSent;
-    std::string portableCall;  // the call again when it ends in "/P" or "/M", otherwise empty
-    std::int32_t frequencyKhz = 0;
-    RegionClass region = 0;
-    std::int32_t isDupe = 0;
-    OleDateTime time{};
-};
-
 using TextList = std::vector<std::string>;
-using BandList = std::vector<std::string>;  // band names, first-seen order until sorted for a report
 using BandTable = std::array<TextList, kContestBands.size()>;
 
 // What the multiplier window's thread reads as well as the host's thread; reachable only through
 // ContestState::shared's lock.
 struct SharedLog {
-    std::vector<CInfo> qsoList;  // in order of admission
+    QsoLog qsoList;  // in order of admission
     BandTable bandRows;          // per band: band name and three cells (mode, time, exchange)
     BandTable bandEntities;      // per band: the distinct entity prefixes of the last result
 };
@@ -74,7 +56,7 @@ struct ContestState {
     const std::string iniPath = "Plugins\\Corvane.ini";
 
     std::string resultText;
-    std::int64_t lastScore = 0;
+    std::int64_t lastScore = 0;  // 64 bits: a big log with large points values overflows 32
 };
 
 }  // namespace corvane

@@ -23,6 +23,27 @@ std::string_view Text(const char* text) {
 
 OleDateTime Date(const OleDateTime* date) { return date != nullptr ? *date : OleDateTime::Invalid(); }
 
+corvane::QsoArgs Qso(const char* myCall, const char* call, const OleDateTime* qsoTime, unsigned frequencyHz,
+                     const char* mode, const char* rstSent, const char* rstReceived, const char* exchangeSent,
+                     const char* exchangeReceived, const char* prefix, int zone, const char* continent,
+                     const char* band) {
+    corvane::QsoArgs qso;
+    qso.myCall = Text(myCall);
+    qso.call = Text(call);
+    qso.qsoTime = Date(qsoTime);
+    qso.frequencyHz = frequencyHz;
+    qso.mode = Text(mode);
+    qso.rstSent = Text(rstSent);
+    qso.rstReceived = Text(rstReceived);
+    qso.exchangeSent = Text(exchangeSent);
+    qso.exchangeReceived = Text(exchangeReceived);
+    qso.prefix = Text(prefix);
+    qso.zone = zone;
+    qso.continent = Text(continent);
+    qso.band = Text(band);
+    return qso;
+}
+
 corvane::Plugin& ThePlugin() {
     static corvane::Plugin plugin(corvane::DefaultPlatform());
     return plugin;
@@ -64,30 +85,51 @@ int ResetStats0(const char*, int exportFlag, const char* ownCall, OleDateTime* s
     return Guard([&] { return ThePlugin().ResetStats0(run); }, 1);
 }
 
-int AddData0(const char*, const char*, OleDateTime*, OleDateTime*, OleDateTime*, OleDateTime*,
-                            unsigned, unsigned, const char*, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, int, int, int, double, double,
-                            const char*, const char*, const char*, const char*, const char*) {
-    return 1;
+int AddData0(const char* myCall, const char* call, OleDateTime* qsoTime, OleDateTime*, OleDateTime*, OleDateTime*,
+             unsigned, unsigned frequencyHz, const char* mode, const char* rstSent, const char* rstReceived,
+             const char* exchangeSent, const char* exchangeReceived, const char*, const char*, const char*,
+             const char*, const char*, const char*, const char*, const char*, const char*, const char* prefix, int,
+             int zone, int, double, double, const char*, const char* continent, const char*, const char* band,
+             const char*) {
+    const corvane::QsoArgs qso = Qso(myCall, call, qsoTime, frequencyHz, mode, rstSent, rstReceived, exchangeSent,
+                                     exchangeReceived, prefix, zone, continent, band);
+    return Guard([&] { return ThePlugin().AddData0(qso); }, 0);
 }
 
-int RemoveData0(const char*, const char*, OleDateTime*, OleDateTime*, OleDateTime*, OleDateTime*,
-                               unsigned, unsigned, const char*, const char*, const char*, const char*,
-                               const char*, const char*, const char*, const char*, const char*, const char*,
-                               const char*, const char*, const char*, const char*, const char*, int, int, int,
-                               double, double, const char*, const char*, const char*, const char*, const char*) {
-    return 1;
+int RemoveData0(const char*, const char* call, OleDateTime*, OleDateTime*, OleDateTime*, OleDateTime*, unsigned,
+                unsigned, const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+                const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+                const char*, int, int, int, double, double, const char*, const char*, const char*, const char* band,
+                const char*) {
+    corvane::QsoArgs qso;
+    qso.call = Text(call);
+    qso.band = Text(band);
+    return Guard([&] { return ThePlugin().RemoveData0(qso); }, 1);
 }
 
-int CheckCall0(const char*, unsigned, unsigned, const char*, const char*, const char*, const char*,
-                              const char*, const char*, const char*, const char*, const char*, const char*,
-                              const char*, int, int, int, double, double, const char*, const char*, const char*,
-                              const char*, const char*, const char*, const char*, char*, char*) {
-    return 2;
+int CheckCall0(const char* call, unsigned, unsigned, const char* mode, const char*, const char*, const char*,
+               const char*, const char*, const char*, const char*, const char*, const char*, const char* prefix, int,
+               int, int, double, double, const char*, const char*, const char*, const char*, const char*,
+               const char* band, const char* otherBand, char* lastExchange, char*) {
+    corvane::CallCheckArgs args;
+    args.call = Text(call);
+    args.mode = Text(mode);
+    args.prefix = Text(prefix);
+    args.band = Text(band);
+    if (otherBand != nullptr) args.otherBand = Text(otherBand);
+    return Guard(
+        [&] {
+            const corvane::CallCheckResult result = ThePlugin().CheckCall0(args);
+            if (lastExchange != nullptr && result.lastExchange)
+                corvane::CopyToExchangeBuffer(*result.lastExchange, lastExchange);
+            return result.code;
+        },
+        static_cast<int>(corvane::kNewEntity));
 }
 
-int IsValidExchg0(const char*, const char*, const char*, const char*, int, int, int) { return 0; }
+int IsValidExchg0(const char* exchange, const char*, const char*, const char*, int, int, int) {
+    return corvane::IsValidExchange(Text(exchange)) ? 1 : 0;
+}
 
 // Also exported as GetExchgCount0, which the host calls with three texts; with the caller
 // removing the arguments, one function serves both.
@@ -99,8 +141,7 @@ int GetExchgCount0() __attribute__((alias("GetNumberOfSets")));
 const char* GetSetName(int setIndex) { return corvane::SetName(setIndex); }
 
 const char* GetResult0(int* score) {
-    if (score != nullptr) *score = 0;
-    return "";
+    return Guard([&] { return ThePlugin().GetResult0(score).c_str(); }, "");
 }
 
 void SetupSet0() {}

@@ -40,10 +40,11 @@ TEST_F(ScoringRunTest, StateBeforeTheFirstRun) {
 
 TEST_F(ScoringRunTest, OpensARunFromAnyEarlierState) {
     fake.files.files["err.txt"] = "old lines\r\n";
-    state.bandList = {"20m", "40m"};
+    state.bandList.Add("20m");
+    state.bandList.Add("40m");
     {
         auto shared = state.shared.Lock();
-        shared->qsoList.resize(3);
+        for (int i = 0; i < 3; ++i) shared->qsoList.push_back(CInfo{});
         shared->bandRows[2] = {"40m", "CW", "12:00", "001"};
         shared->bandEntities[2] = {"DL", "F"};
     }
@@ -59,7 +60,7 @@ TEST_F(ScoringRunTest, OpensARunFromAnyEarlierState) {
     EXPECT_EQ(state.ownCall, "DL1ABC");
     EXPECT_EQ(state.ownRegion, 2);
     EXPECT_EQ(fake.files.files["err.txt"], "Corvane UBN file \r\n");
-    EXPECT_TRUE(state.bandList.empty());
+    EXPECT_TRUE(state.bandList.names().empty());
     const auto shared = state.shared.Lock();
     EXPECT_TRUE(shared->qsoList.empty());
     for (std::size_t i = 0; i < kContestBands.size(); ++i)
