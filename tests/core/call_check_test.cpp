@@ -69,6 +69,37 @@ TEST_F(QsoQueryTest, IndexesFollowRemovals) {
     EXPECT_EQ(ErrorLines(), "QSO:  7012  CW  2016-06-04 1523  DL1ABC  599  001  A  599  002   DUPE !!!\r\n");
 }
 
+// Removing the first, the last or a middle QSO of a call keeps the call check's answers those
+// of a walk over what is left.
+TEST_F(QsoQueryTest, CallHistoryFollowsRemovals) {
+    Add(MakeQso("A", "40m", "OK", "CW", "001"));
+    Add(MakeQso("A", "20m", "OK", "CW", "002"));
+    Add(MakeQso("A", "40m", "OK", "CW", "003"));  // dupe of the first
+    Add(MakeQso("A", "15m", "OK", "CW", "004"));
+    const auto exchange = [&](const char* band) { return Check("A", band).lastExchange.value_or("?"); };
+
+    Remove("A", "40m");  // the first: the dupe becomes the earliest 40m QSO
+    EXPECT_EQ(Check("A", "40m").code, kDupe);
+    EXPECT_EQ(exchange("40m"), "002");
+    EXPECT_EQ(exchange("80m"), "004");
+
+    Remove("A", "15m");  // the latest
+    EXPECT_EQ(exchange("80m"), "003");
+    EXPECT_EQ(Check("A", "15m").code, kNewEntity);
+
+    Remove("A", "20m");  // the one in the middle
+    EXPECT_EQ(exchange("40m"), "");
+    EXPECT_EQ(exchange("80m"), "003");
+
+    EXPECT_EQ(Add(MakeQso("A", "40m", "OK", "CW", "005")), 1);
+    EXPECT_EQ(Records().back().isDupe, 1);
+    Remove("A", "40m");
+    Remove("A", "40m");
+    EXPECT_EQ(Check("A", "40m").code, kNewEntity);
+    EXPECT_EQ(exchange("40m"), "");
+    EXPECT_TRUE(Calls().empty());
+}
+
 TEST_F(QsoQueryTest, EmptyLogGivesANewEntityAndNoExchange) {
     const CallCheckResult result = Check("A", "40m");
     EXPECT_EQ(result.code, kNewEntity);
