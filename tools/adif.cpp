@@ -37,7 +37,8 @@ AdifLog ParseAdif(std::string_view bytes) {
         const std::size_t close = bytes.find_first_of("<>", tagStart + 1);
         if (close == std::string_view::npos || bytes[close] != '>') {
             const std::size_t end = std::min({close, bytes.find_first_of("\r\n", tagStart), tagStart + 20});
-            return fail(tagStart, "tag '" + std::string(bytes.substr(tagStart, end - tagStart)) + "' is not closed by '>'");
+            return fail(tagStart,
+                        "tag '" + std::string(bytes.substr(tagStart, end - tagStart)) + "' is not closed by '>'");
         }
         const std::string_view tag = bytes.substr(tagStart + 1, close - tagStart - 1);
         pos = close + 1;

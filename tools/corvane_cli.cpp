@@ -31,7 +31,7 @@ constexpr std::string_view kUsage = R"(usage: corvane score LOG.adi [options]
 
   score   replays an ADIF log into the plug-in, as the logging program does, and shows the
           result: QSOs, points and entities per band and the claimed score. The working folder
-          keeps the result text, err.txt (refused QSOs and dupes) and the settings file.
+          keeps the result text, err.txt (rejected QSOs and dupes) and the settings file.
   check   replays the log, then asks the plug-in about CALL as the next QSO on BAND: a dupe,
           an entity already worked on the band, or a new one; with the exchange last received.
   info    loads the plug-in library and shows what a host sees of it.
@@ -86,8 +86,8 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
 
 // --- the command line --------------------------------------------------------------------
 
-constexpr std::string_view kValueOptions[] = {"--ini",   "--points", "--mode", "--contest", "--call", "--start",
-                                              "--end",   "--cty",    "--out",  "--plugin",  "--band"};
+constexpr std::string_view kValueOptions[] = {"--ini", "--points", "--mode", "--contest", "--call", "--start",
+                                              "--end", "--cty",    "--out",  "--plugin",  "--band"};
 
 struct Options {
     std::vector<std::string> operands;
@@ -155,7 +155,8 @@ SettingsChoices ParseChoices(const Options& options) {
     }
     if (const auto mode = options.Get("--mode")) {
         const std::string upper = Upper(Trim(*mode));
-        if (upper != "CW" && upper != "SSB") throw Failure{kBadInput, "--mode " + *mode + ": the contest runs in CW or SSB"};
+        if (upper != "CW" && upper != "SSB")
+            throw Failure{kBadInput, "--mode " + *mode + ": the contest runs in CW or SSB"};
         choices.cw = upper == "CW";
     }
     choices.contest = options.Get("--contest");
@@ -174,7 +175,8 @@ OleDateTime WhenOption(const Options& options, std::string_view name, OleDateTim
     const std::string time = split == std::string::npos ? "0000" : compact.substr(split + 1);
     const OleDateTime when = QsoTime(date, time);
     if (when.status != OleDateTime::kValid)
-        throw Failure{kBadInput, std::string(name) + " " + *text + ": give a date as YYYY-MM-DD or \"YYYY-MM-DD HH:MM\""};
+        throw Failure{kBadInput,
+                      std::string(name) + " " + *text + ": give a date as YYYY-MM-DD or \"YYYY-MM-DD HH:MM\""};
     return when;
 }
 
@@ -358,7 +360,8 @@ void ReportUnknownCalls(const Run& run, std::ostream& out) {
     std::vector<std::pair<std::string, std::string>> unknown;  // call, its record numbers
     for (const HostQso& qso : run.qsos) {
         if (qso.station.known || qso.station.call.empty()) continue;
-        auto found = std::find_if(unknown.begin(), unknown.end(), [&](const auto& u) { return u.first == qso.station.call; });
+        auto found =
+            std::find_if(unknown.begin(), unknown.end(), [&](const auto& u) { return u.first == qso.station.call; });
         if (found == unknown.end()) {
             unknown.emplace_back(qso.station.call, std::to_string(qso.record));
         } else {
@@ -368,8 +371,7 @@ void ReportUnknownCalls(const Run& run, std::ostream& out) {
     if (unknown.empty()) return;
     out << "Not in the country file, passed with no prefix, continent or zone:\n";
     for (const auto& [call, records] : unknown)
-        out << "  " << call << " (record" << (records.find(',') != std::string::npos ? "s " : " ") << records
-            << ")\n";
+        out << "  " << call << " (record" << (records.find(',') != std::string::npos ? "s " : " ") << records << ")\n";
 }
 
 // The host shows the text with its CR LF line ends; a terminal wants plain ones.
@@ -389,13 +391,13 @@ int Score(const Options& options, std::ostream& out, std::ostream& err) {
     MakeFolder(folder);
 
     std::string result;
-    std::size_t refused = 0;
+    std::size_t rejected = 0;
     std::map<std::string, fs::file_time_type> before, after;
     {
         const CurrentDirectory inside(folder);
         WriteSettings(run);
         before = CabrilloFiles();
-        refused = ReplayLog(run.plugin.api, run.opening, run.qsos);
+        rejected = ReplayLog(run.plugin.api, run.opening, run.qsos);
         int score = 0;
         result = run.plugin.api.GetResult0(&score);
         WriteFile(kResultFile, result);
@@ -404,12 +406,12 @@ int Score(const Options& options, std::ostream& out, std::ostream& err) {
 
     PrintText(out, result);
     out << '\n'
-        << run.qsos.size() << " QSOs in the log: " << run.qsos.size() - refused << " taken by the plug-in, " << refused
-        << " refused (see " << kErrorLog << ")\n";
+        << run.qsos.size() << " QSOs in the log: " << run.qsos.size() - rejected << " taken by the plug-in, "
+        << rejected << " rejected (see " << kErrorLog << ")\n";
     ReportUnknownCalls(run, out);
     out << "Working folder: " << folder.string() << "\n"
         << "  " << kResultFile << "           the result text\n"
-        << "  " << kErrorLog << "              refused QSOs and dupes\n"
+        << "  " << kErrorLog << "              rejected QSOs and dupes\n"
         << "  " << (fs::path("Plugins") / "Corvane.ini").string() << "  the settings\n";
     for (const auto& [name, written] : after) {
         const auto earlier = before.find(name);
@@ -446,12 +448,21 @@ int Check(const Options& options, std::ostream& out, std::ostream& err) {
     const std::string entity = station.known ? station.prefix : "its entity";
     out << station.call << " on " << band << " in " << mode << ": ";
     switch (check.code) {
-        case 0: out << "dupe, already worked on " << band << " in " << mode << "\n"; break;
-        case 1: out << "not a dupe; " << entity << " is already worked on " << band << "\n"; break;
-        case 2: out << "new: " << entity << " is not worked on " << band << " yet\n"; break;
-        default: out << "the plug-in answered " << check.code << "\n"; break;
+        case 0:
+            out << "dupe, already worked on " << band << " in " << mode << "\n";
+            break;
+        case 1:
+            out << "not a dupe; " << entity << " is already worked on " << band << "\n";
+            break;
+        case 2:
+            out << "new: " << entity << " is not worked on " << band << " yet\n";
+            break;
+        default:
+            out << "the plug-in answered " << check.code << "\n";
+            break;
     }
-    if (!check.lastExchange.empty()) out << "Last exchange received from " << station.call << ": " << check.lastExchange << "\n";
+    if (!check.lastExchange.empty())
+        out << "Last exchange received from " << station.call << ": " << check.lastExchange << "\n";
     if (!station.known) out << station.call << " is not in the country file; it was asked about with no prefix.\n";
     return kDone;
 }
@@ -462,21 +473,21 @@ int Info(const std::vector<std::string>& args, std::ostream& out) {
     options.values["--plugin"] = path;
     const LoadedPlugin plugin = LoadPlugin(options);
     out << "plug-in: " << path << "\n";
-    for (const char* name : {"ResetStats0", "AddData0", "RemoveData0", "CheckCall0", "IsValidExchg0",
-                             "GetNumberOfSets", "GetExchgCount0", "GetSetName", "GetResult0", "SetupSet0"})
+    for (const char* name : {"ResetStats0", "AddData0", "RemoveData0", "CheckCall0", "IsValidExchg0", "GetNumberOfSets",
+                             "GetExchgCount0", "GetSetName", "GetResult0", "SetupSet0"})
         out << "  " << name << std::string(17 - std::string_view(name).size(), ' ') << "found\n";
 #if defined(_WIN32)
     for (const DecoratedName& name : kDecoratedNames) {
         const void* address = plugin.library->Find(name.decorated);
         out << "  " << name.decorated << " "
-            << (address == nullptr                           ? std::string("not exported")
+            << (address == nullptr                            ? std::string("not exported")
                 : address == plugin.library->Find(name.plain) ? std::string("= ") + name.plain
-                                                             : std::string("leads elsewhere"))
+                                                              : std::string("leads elsewhere"))
             << "\n";
     }
 #endif
-    out << "scoring sets: " << plugin.api.GetNumberOfSets() << ", exchange fields: "
-        << plugin.api.GetExchgCount0("", "", "") << "\n"
+    out << "scoring sets: " << plugin.api.GetNumberOfSets()
+        << ", exchange fields: " << plugin.api.GetExchgCount0("", "", "") << "\n"
         << "set 0: " << plugin.api.GetSetName(0) << "\n";
     return kDone;
 }

@@ -34,17 +34,28 @@ struct BandEdges {
     std::uint32_t low, high;
 };
 constexpr BandEdges kBands[] = {
-    {"2190m", 135'700, 137'800},          {"630m", 472'000, 479'000},
-    {"560m", 501'000, 504'000},           {"160m", 1'800'000, 2'000'000},
-    {"80m", 3'500'000, 4'000'000},        {"60m", 5'060'000, 5'450'000},
-    {"40m", 7'000'000, 7'300'000},        {"30m", 10'100'000, 10'150'000},
-    {"20m", 14'000'000, 14'350'000},      {"17m", 18'068'000, 18'168'000},
-    {"15m", 21'000'000, 21'450'000},      {"12m", 24'890'000, 24'990'000},
-    {"10m", 28'000'000, 29'700'000},      {"8m", 40'000'000, 45'000'000},
-    {"6m", 50'000'000, 54'000'000},       {"5m", 54'000'001, 69'900'000},
-    {"4m", 70'000'000, 71'000'000},       {"2m", 144'000'000, 148'000'000},
-    {"1.25m", 222'000'000, 225'000'000},  {"70cm", 420'000'000, 450'000'000},
-    {"33cm", 902'000'000, 928'000'000},   {"23cm", 1'240'000'000, 1'300'000'000},
+    {"2190m", 135'700, 137'800},
+    {"630m", 472'000, 479'000},
+    {"560m", 501'000, 504'000},
+    {"160m", 1'800'000, 2'000'000},
+    {"80m", 3'500'000, 4'000'000},
+    {"60m", 5'060'000, 5'450'000},
+    {"40m", 7'000'000, 7'300'000},
+    {"30m", 10'100'000, 10'150'000},
+    {"20m", 14'000'000, 14'350'000},
+    {"17m", 18'068'000, 18'168'000},
+    {"15m", 21'000'000, 21'450'000},
+    {"12m", 24'890'000, 24'990'000},
+    {"10m", 28'000'000, 29'700'000},
+    {"8m", 40'000'000, 45'000'000},
+    {"6m", 50'000'000, 54'000'000},
+    {"5m", 54'000'001, 69'900'000},
+    {"4m", 70'000'000, 71'000'000},
+    {"2m", 144'000'000, 148'000'000},
+    {"1.25m", 222'000'000, 225'000'000},
+    {"70cm", 420'000'000, 450'000'000},
+    {"33cm", 902'000'000, 928'000'000},
+    {"23cm", 1'240'000'000, 1'300'000'000},
     {"13cm", 2'300'000'000, 2'450'000'000},
 };
 
@@ -74,8 +85,8 @@ OleDateTime QsoTime(std::string_view date, std::string_view time) {
     const int year = Digits(date, 0, 4), month = Digits(date, 4, 2), day = Digits(date, 6, 2);
     const int hour = Digits(time, 0, 2), minute = Digits(time, 2, 2);
     const int second = time.size() == 6 ? Digits(time, 4, 2) : 0;
-    if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 ||
-        hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 23 ||
+        minute < 0 || minute > 59 || second < 0 || second > 59)
         return OleDateTime::Invalid();
     return OleDateTime::FromParts(year, month, day, hour, minute, second);
 }
@@ -102,9 +113,7 @@ std::string BandOfFrequency(unsigned hertz) {
     return {};
 }
 
-std::string HostBand(std::string_view band) {
-    return Lower(Trim(band));
-}
+std::string HostBand(std::string_view band) { return Lower(Trim(band)); }
 
 std::string HostMode(std::string_view mode, std::string_view submode) {
     const std::string upperMode = Upper(Trim(mode));
@@ -155,19 +164,18 @@ std::size_t ReplayLog(const StatsApi& api, const RunStart& run, const std::vecto
     const Station& own = run.own;
     api.ResetStats0("", run.exportRun ? 1 : 0, own.call.c_str(), &start, &end, "", "", "", "", "", "", "", "", "",
                     own.prefix.c_str(), 0, own.zone, 0, 0.0, 0.0, "", own.continent.c_str(), "");
-    std::size_t refused = 0;
+    std::size_t rejected = 0;
     for (const HostQso& qso : qsos) {
         OleDateTime time = qso.time;
         const Station& worked = qso.station;
-        const int stored = api.AddData0(own.call.c_str(), worked.call.c_str(), &time, &time, &time, &time, 0,
-                                        qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(),
-                                        qso.rstReceived.c_str(), qso.exchangeSent.c_str(),
-                                        qso.exchangeReceived.c_str(), "", "", "", "", "", "", "", "", "",
-                                        worked.prefix.c_str(), 0, worked.zone, 0, 0.0, 0.0, "",
-                                        worked.continent.c_str(), "", qso.band.c_str(), "");
-        if (stored == 0) ++refused;
+        const int stored =
+            api.AddData0(own.call.c_str(), worked.call.c_str(), &time, &time, &time, &time, 0, qso.frequencyHz,
+                         qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(), qso.exchangeSent.c_str(),
+                         qso.exchangeReceived.c_str(), "", "", "", "", "", "", "", "", "", worked.prefix.c_str(), 0,
+                         worked.zone, 0, 0.0, 0.0, "", worked.continent.c_str(), "", qso.band.c_str(), "");
+        if (stored == 0) ++rejected;
     }
-    return refused;
+    return rejected;
 }
 
 CallCheck CheckCall(const StatsApi& api, const Station& station, const std::string& band, const std::string& mode) {

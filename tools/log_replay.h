@@ -71,7 +71,7 @@ struct RunStart {
 // Earliest and latest valid QSO time, for a contest period the user did not give.
 void SpanOfLog(const std::vector<HostQso>& qsos, OleDateTime& first, OleDateTime& last);
 
-// Opens a run and passes every QSO in log order; the number the plug-in refused.
+// Opens a run and passes every QSO in log order; the number the plug-in rejected.
 std::size_t ReplayLog(const StatsApi& api, const RunStart& run, const std::vector<HostQso>& qsos);
 
 // What the plug-in answers about a QSO being entered: CheckCall0's code and the exchange last

@@ -57,8 +57,8 @@ TEST_P(ScoredLogTest, ResultTextAndErrorLogAreExact) {
         fs::exists(scenario / "cty.dat") ? scenario / "cty.dat" : TestData() / "hamradio-files" / "cty.dat";
     testing::WorkDir dir;
 
-    const Outcome run = Corvane({"score", log.string(), "--ini", settings.string(), "--cty", countries.string(),
-                                 "--out", "run"});
+    const Outcome run =
+        Corvane({"score", log.string(), "--ini", settings.string(), "--cty", countries.string(), "--out", "run"});
     ASSERT_EQ(run.status, kDone) << run.err;
     const std::string expected = ReadBytes(scenario / "expected-result.txt");
     EXPECT_EQ(ReadBytes("run/result.txt"), expected);
@@ -98,7 +98,7 @@ TEST_F(CorvaneTest, UnknownCallsAreScoredAndListed) {
     const Outcome run = Corvane(Args({"score", "log.adi"}));
     ASSERT_EQ(run.status, kDone) << run.err;
     EXPECT_NE(run.out.find("Total\t 4\t 8\t 4\t 0\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("4 QSOs in the log: 4 taken by the plug-in, 0 refused (see err.txt)\n"
+    EXPECT_NE(run.out.find("4 QSOs in the log: 4 taken by the plug-in, 0 rejected (see err.txt)\n"
                            "Not in the country file, passed with no prefix, continent or zone:\n"
                            "  XX1XYZ (records 3, 4)\n"),
               std::string::npos)
@@ -111,9 +111,9 @@ TEST_F(CorvaneTest, UnknownCallsAreScoredAndListed) {
 
 TEST_F(CorvaneTest, OptionsOverTheSettingsFile) {
     WriteBytes("my.ini", "[Settings]\r\nPoints_MyRegion=9\r\nSSB=1\r\nName=A. Operator\r\n");
-    const Outcome run = Corvane({"score", "log.adi", "--cty", cty, "--ini", "my.ini", "--points", "1,2,3,-5", "--mode",
-                                 "cw", "--contest", "CORVANE-CW", "--start", "2024-06-01", "--end",
-                                 "2024-06-03 11:59", "--out", "run"});
+    const Outcome run =
+        Corvane({"score", "log.adi", "--cty", cty, "--ini", "my.ini", "--points", "1,2,3,-5", "--mode", "cw",
+                 "--contest", "CORVANE-CW", "--start", "2024-06-01", "--end", "2024-06-03 11:59", "--out", "run"});
     ASSERT_EQ(run.status, kDone) << run.err;
     EXPECT_EQ(ReadBytes("run/Plugins/Corvane.ini"),
               "[Settings]\r\nPoints_MyRegion=1\r\nSSB=0\r\nName=A. Operator\r\nPoints_MyRegion_Portable=2\r\n"
@@ -130,7 +130,8 @@ TEST_F(CorvaneTest, CheckAnswersForTheNextQso) {
     } cases[] = {
         {{"check", "log.adi", "dl1abc", "--band", "20M"},
          "DL1ABC on 20m in CW: dupe, already worked on 20m in CW\nLast exchange received from DL1ABC: 011\n"},
-        {{"check", "log.adi", "DL2XYZ", "--band", "40"}, "DL2XYZ on 40m in CW: not a dupe; DL is already worked on 40m\n"},
+        {{"check", "log.adi", "DL2XYZ", "--band", "40"},
+         "DL2XYZ on 40m in CW: not a dupe; DL is already worked on 40m\n"},
         {{"check", "log.adi", "DL1ABC", "--band", "80m"},
          "DL1ABC on 80m in CW: new: DL is not worked on 80m yet\nLast exchange received from DL1ABC: 012\n"},
         {{"check", "log.adi", "XX2AA", "--band", "20m"},
@@ -190,10 +191,12 @@ TEST_F(CorvaneTest, WhatCannotBeUsedIsNamed) {
          "corvane: --points 1,2,3: give four whole numbers, such as 1,2,3,6\n"},
         {Args({"score", "log.adi", "--start", "1 June"}), kBadInput,
          "corvane: --start 1 June: give a date as YYYY-MM-DD or \"YYYY-MM-DD HH:MM\"\n"},
-        {Args({"score", "log.adi", "--mode", "FT8"}), kBadInput, "corvane: --mode FT8: the contest runs in CW or SSB\n"},
+        {Args({"score", "log.adi", "--mode", "FT8"}), kBadInput,
+         "corvane: --mode FT8: the contest runs in CW or SSB\n"},
         {Args({"check", "log.adi", "DL1ABC"}), kBadInput,
          "corvane: check needs the band of the QSO asked about: --band 40m\n"},
-        {{"score", "log.adi", "--frobnicate"}, kBadInput,
+        {{"score", "log.adi", "--frobnicate"},
+         kBadInput,
          "corvane: unknown option --frobnicate (corvane --help lists them)\n"},
     };
     for (const auto& c : cases) {

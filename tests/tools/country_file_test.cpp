@@ -36,28 +36,28 @@ TEST(CountryFileTest, FindsEntityContinentAndZones) {
     EXPECT_EQ(countries.EntityCount(), 13u);
     const Lookup cases[] = {
         {"DL1ABC", "DL", false, "DL", "EU", 14, 28},
-        {"dl1abc", "DL", false, "DL", "EU", 14, 28},         // case ignored
-        {"EA8XYZ", "EA8", false, "EA8", "AF", 33, 36},       // the longest prefix wins over EA
+        {"dl1abc", "DL", false, "DL", "EU", 14, 28},    // case ignored
+        {"EA8XYZ", "EA8", false, "EA8", "AF", 33, 36},  // the longest prefix wins over EA
         {"EA1XYZ", "EA", false, "EA", "EU", 14, 37},
-        {"IT9ABC", "IT9", true, "I", "EU", 15, 28},          // WAE only, part of Italy
+        {"IT9ABC", "IT9", true, "I", "EU", 15, 28},  // WAE only, part of Italy
         {"IH9XYZ", "IG9", true, "I", "AF", 33, 37},
-        {"GM3ZET", "GM/s", true, "GM", "EU", 14, 27},        // exact call of a WAE entity
-        {"GM3ZE", "GM", false, "GM", "EU", 14, 27},          // ...but not its prefixes
+        {"GM3ZET", "GM/s", true, "GM", "EU", 14, 27},  // exact call of a WAE entity
+        {"GM3ZE", "GM", false, "GM", "EU", 14, 27},    // ...but not its prefixes
         {"UA9XYZ", "UA9", false, "UA9", "AS", 17, 30},
-        {"UA0ABC", "UA9", false, "UA9", "AS", 19, 34},       // zone overrides of a prefix
-        {"R9FM", "UA9", false, "UA9", "EU", 16, 30},         // overrides of an exact call
-        {"R9FMA", "UA9", false, "UA9", "AS", 17, 30},        // exact means the whole call
-        {"KH6XX", "K", false, "K", "NA", 5, 8},              // exact call before the prefix KH6
+        {"UA0ABC", "UA9", false, "UA9", "AS", 19, 34},  // zone overrides of a prefix
+        {"R9FM", "UA9", false, "UA9", "EU", 16, 30},    // overrides of an exact call
+        {"R9FMA", "UA9", false, "UA9", "AS", 17, 30},   // exact means the whole call
+        {"KH6XX", "K", false, "K", "NA", 5, 8},         // exact call before the prefix KH6
         {"KH6XY", "KH6", false, "KH6", "OC", 31, 61},
         {"HZ1AB", "HZ", false, "HZ", "AS", 21, 39},
-        {"DL1ABC/P", "DL", false, "DL", "EU", 14, 28},       // operating suffixes do not move
+        {"DL1ABC/P", "DL", false, "DL", "EU", 14, 28},  // operating suffixes do not move
         {"DL1ABC/M", "DL", false, "DL", "EU", 14, 28},
         {"DL1ABC/QRP", "DL", false, "DL", "EU", 14, 28},
-        {"EA8/DL1ABC", "EA8", false, "EA8", "AF", 33, 36},   // the shorter part is the prefix
+        {"EA8/DL1ABC", "EA8", false, "EA8", "AF", 33, 36},  // the shorter part is the prefix
         {"DL1ABC/EA8/P", "EA8", false, "EA8", "AF", 33, 36},
-        {"UA1ABC/9", "UA9", false, "UA9", "AS", 17, 30},     // a call area digit moves the call
-        {"II0PN/MM", "I", false, "I", "EU", 40, 28},         // an exact maritime call
-        {"DL1ABC/MM", "", false, "", "", 0, 0},              // other maritime mobiles: no entity
+        {"UA1ABC/9", "UA9", false, "UA9", "AS", 17, 30},  // a call area digit moves the call
+        {"II0PN/MM", "I", false, "I", "EU", 40, 28},      // an exact maritime call
+        {"DL1ABC/MM", "", false, "", "", 0, 0},           // other maritime mobiles: no entity
         {"DL1ABC/AM", "", false, "", "", 0, 0},
         {"XX1ABC", "", false, "", "", 0, 0},
         {"", "", false, "", "", 0, 0},
@@ -95,7 +95,8 @@ TEST(CountryFileTest, MalformedFilesNameTheLine) {
         {"\nGermany: 14: x: EU: 51.00: -10.00: -1.0: DL:\n    DL;", "line 2: the zones of Germany are not numbers"},
         {"Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n    DL,\n    DK(14;",
          "line 1: 'DK(14' has an override without its closing ')'"},
-        {"Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n    DL[x];", "line 1: 'DL[x]' has a zone that is not a number"},
+        {"Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n    DL[x];",
+         "line 1: 'DL[x]' has a zone that is not a number"},
         {"Germany: 14: 28: EU: 51.00: -10.00: -1.0: :\n    DL;", "line 1: Germany has no primary prefix"},
         {"\r\n", "no entities in it"},
     };

@@ -60,9 +60,8 @@ TEST(LogReplayTest, ModesAsTheHostNamesThem) {
         const char* submode;
         const char* host;
     } cases[] = {
-        {"CW", "", "CW"},   {"cw", "", "CW"},       {"SSB", "USB", "SSB"}, {"SSB", "LSB", "SSB"},
-        {"USB", "", "SSB"}, {"", "LSB", "SSB"},     {"RTTY", "", "RTTY"},  {"MFSK", "FT4", "MFSK"},
-        {"", "", ""},
+        {"CW", "", "CW"},   {"cw", "", "CW"},     {"SSB", "USB", "SSB"},   {"SSB", "LSB", "SSB"}, {"USB", "", "SSB"},
+        {"", "LSB", "SSB"}, {"RTTY", "", "RTTY"}, {"MFSK", "FT4", "MFSK"}, {"", "", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(HostMode(c.mode, c.submode), c.host) << c.mode << "/" << c.submode;
 }
