@@ -43,6 +43,24 @@ void* PluginLibrary::Find(const char* name) const {
 #endif
 }
 
+std::filesystem::path ProgramFolder() {
+#if defined(_WIN32)
+    char buffer[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    return std::filesystem::path(buffer).parent_path();
+#else
+    return std::filesystem::canonical("/proc/self/exe").parent_path();
+#endif
+}
+
+std::filesystem::path LibraryBesideProgram() {
+#if defined(_WIN32)
+    return ProgramFolder() / "Stats.dll";
+#else
+    return ProgramFolder() / "libStats.so";
+#endif
+}
+
 namespace {
 
 template <class Fn>

@@ -1,6 +1,7 @@
 #pragma once
 // The host's side of the plug-in boundary: loads the library and finds each function by the
 // name it is exported under, exactly as the logging program does.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,12 @@ public:
 private:
     void* handle_;
 };
+
+// The folder of the running program, where the plug-in library is built beside it.
+std::filesystem::path ProgramFolder();
+
+// The plug-in library beside the running program: Stats.dll or libStats.so.
+std::filesystem::path LibraryBesideProgram();
 
 // The exported functions, with the argument lists the host calls them with (C calling
 // convention, the caller removes the arguments).
