@@ -23,7 +23,8 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 bool IsForbiddenInFileName(char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || std::string_view(":*?\"<>|").find(c) != std::string_view::npos;
+    constexpr std::string_view kForbidden = ":*?\"<>|";
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || kForbidden.find(c) != std::string_view::npos;
 }
 
 }  // namespace
