@@ -11,9 +11,11 @@ bool IsExcludedBand(std::string_view band) { return band == "30m" || band == "17
 }  // namespace
 
 int Plugin::AddData0(const QsoArgs& qso) {
-    const std::string time = FormatOleDate(qso.qsoTime, "%Y-%m-%d %H%M");
+    const auto line = [&](std::string_view reason) {
+        return ErrorLine(qso, FormatOleDate(qso.qsoTime, "%Y-%m-%d %H%M"), reason);
+    };
     const auto reject = [&](std::string_view reason) {
-        platform_.files.Append(kErrorLogPath, ErrorLine(qso, time, reason));
+        platform_.files.Append(kErrorLogPath, line(reason));
         return 0;
     };
     if (IsExcludedBand(qso.band)) return reject(kNoContestBand);
@@ -37,18 +39,13 @@ int Plugin::AddData0(const QsoArgs& qso) {
     record.region = RegionOf(qso.prefix, qso.continent, qso.zone);  // before the folding
     record.time = qso.qsoTime;
 
+    // A dupe gets one line for every earlier record with its call, band and mode.
+    const std::size_t earlier = state_.shared.Lock()->qsoList.push_back(std::move(record));
     std::string dupeLines;
-    {
-        auto shared = state_.shared.Lock();
-        // One line for every earlier record with the same call, band and mode.
-        const std::size_t earlier = shared->qsoList.CountSame(record.call, record.band, record.mode);
-        if (earlier > 0) {
-            record.isDupe = 1;
-            const std::string line = ErrorLine(qso, time, kDupeReason);
-            dupeLines.reserve(line.size() * earlier);
-            for (std::size_t i = 0; i < earlier; ++i) dupeLines += line;
-        }
-        shared->qsoList.push_back(std::move(record));
+    if (earlier > 0) {
+        const std::string dupeLine = line(kDupeReason);
+        dupeLines.reserve(dupeLine.size() * earlier);
+        for (std::size_t i = 0; i < earlier; ++i) dupeLines += dupeLine;
     }
     // The log must exist after every call, but a clean QSO need not open it.
     if (!dupeLines.empty() || !platform_.files.Exists(kErrorLogPath))

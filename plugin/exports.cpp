@@ -23,27 +23,6 @@ std::string_view Text(const char* text) {
 
 OleDateTime Date(const OleDateTime* date) { return date != nullptr ? *date : OleDateTime::Invalid(); }
 
-corvane::QsoArgs Qso(const char* myCall, const char* call, const OleDateTime* qsoTime, unsigned frequencyHz,
-                     const char* mode, const char* rstSent, const char* rstReceived, const char* exchangeSent,
-                     const char* exchangeReceived, const char* prefix, int zone, const char* continent,
-                     const char* band) {
-    corvane::QsoArgs qso;
-    qso.myCall = Text(myCall);
-    qso.call = Text(call);
-    qso.qsoTime = Date(qsoTime);
-    qso.frequencyHz = frequencyHz;
-    qso.mode = Text(mode);
-    qso.rstSent = Text(rstSent);
-    qso.rstReceived = Text(rstReceived);
-    qso.exchangeSent = Text(exchangeSent);
-    qso.exchangeReceived = Text(exchangeReceived);
-    qso.prefix = Text(prefix);
-    qso.zone = zone;
-    qso.continent = Text(continent);
-    qso.band = Text(band);
-    return qso;
-}
-
 corvane::Plugin& ThePlugin() {
     static corvane::Plugin plugin(corvane::DefaultPlatform());
     return plugin;
@@ -69,11 +48,10 @@ void ExitInstance() {
 
 extern "C" {
 
-int ResetStats0(const char*, int exportFlag, const char* ownCall, OleDateTime* startTime,
-                               OleDateTime* endTime, const char*, const char*, const char*, const char*,
-                               const char*, const char*, const char*, const char*, const char*,
-                               const char* ownPrefix, int, int ownZone, int, double, double, const char*,
-                               const char* ownContinent, const char*) {
+int ResetStats0(const char*, int exportFlag, const char* ownCall, OleDateTime* startTime, OleDateTime* endTime,
+                const char*, const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+                const char*, const char* ownPrefix, int, int ownZone, int, double, double, const char*,
+                const char* ownContinent, const char*) {
     corvane::RunStart run;
     run.exportFlag = exportFlag;
     run.ownCall = Text(ownCall);
@@ -91,8 +69,20 @@ int AddData0(const char* myCall, const char* call, OleDateTime* qsoTime, OleDate
              const char*, const char*, const char*, const char*, const char*, const char*, const char* prefix, int,
              int zone, int, double, double, const char*, const char* continent, const char*, const char* band,
              const char*) {
-    const corvane::QsoArgs qso = Qso(myCall, call, qsoTime, frequencyHz, mode, rstSent, rstReceived, exchangeSent,
-                                     exchangeReceived, prefix, zone, continent, band);
+    corvane::QsoArgs qso;
+    qso.myCall = Text(myCall);
+    qso.call = Text(call);
+    qso.qsoTime = Date(qsoTime);
+    qso.frequencyHz = frequencyHz;
+    qso.mode = Text(mode);
+    qso.rstSent = Text(rstSent);
+    qso.rstReceived = Text(rstReceived);
+    qso.exchangeSent = Text(exchangeSent);
+    qso.exchangeReceived = Text(exchangeReceived);
+    qso.prefix = Text(prefix);
+    qso.zone = zone;
+    qso.continent = Text(continent);
+    qso.band = Text(band);
     return Guard([&] { return ThePlugin().AddData0(qso); }, 0);
 }
 

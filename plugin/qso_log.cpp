@@ -19,21 +19,6 @@ std::string Key(std::string_view a, std::string_view b, std::string_view c) {
     return key;
 }
 
-template <class Map>
-void Forget(Map& index, const std::string& key, std::uint64_t serial) {
-    const auto found = index.find(key);
-    if (found == index.end()) return;
-    auto& serials = found->second;
-    serials.erase(std::lower_bound(serials.begin(), serials.end(), serial));
-    if (serials.empty()) index.erase(found);
-}
-
-template <class Map>
-const std::vector<std::uint64_t>* Lookup(const Map& index, const std::string& key) {
-    const auto found = index.find(key);
-    return found == index.end() ? nullptr : &found->second;
-}
-
 }  // namespace
 
 bool IsPortableCall(std::string_view call) {
@@ -44,68 +29,100 @@ bool IsPortableCall(std::string_view call) {
 void QsoLog::clear() {
     records_.clear();
     serials_.clear();
-    byCall_.clear();
-    byCallBand_.clear();
+    previousCall_.clear();
+    lastOfCall_.clear();
     byCallBandMode_.clear();
     entityCount_.clear();
 }
 
-void QsoLog::push_back(CInfo record) {
-    const std::uint64_t serial = nextSerial_++;
-    byCall_[record.call].push_back(serial);
-    byCallBand_[Key(record.call, record.band)].push_back(serial);
-    byCallBandMode_[Key(record.call, record.band, record.mode)].push_back(serial);
+std::size_t QsoLog::push_back(CInfo record) {
+    const Serial serial = nextSerial_++;
+    const auto [last, first] = lastOfCall_.try_emplace(record.call, serial);
+    previousCall_.push_back(first ? kNone : last->second);
+    last->second = serial;
+
+    SameQsos& same = byCallBandMode_[Key(record.call, record.band, record.mode)];
+    const std::size_t earlier = same.count++;
+    if (earlier == 0) same.first = serial;
+    record.isDupe = earlier > 0 ? 1 : 0;
     ++entityCount_[Key(record.band, record.prefix)];
+
     records_.push_back(std::move(record));
     serials_.push_back(serial);
+    return earlier;
 }
 
 bool QsoLog::RemoveFirst(std::string_view call, std::string_view band) {
-    const auto* matches = Lookup(byCallBand_, Key(call, band));
-    if (matches == nullptr) return false;
-    const std::uint64_t serial = matches->front();
-    const std::size_t position = PositionOf(serial);
-    const CInfo& record = records_[position];
+    const auto last = lastOfCall_.find(call);
+    if (last == lastOfCall_.end()) return false;
 
-    Forget(byCall_, record.call, serial);
-    Forget(byCallBandMode_, Key(record.call, record.band, record.mode), serial);
-    Forget(byCallBand_, Key(record.call, record.band), serial);  // `matches` is gone after this
+    // Walk this call's records from the latest back; the last match seen is the earliest one.
+    // Removal is rare, so no index by call and band is kept for it.
+    std::size_t position = records_.size();
+    Serial follower = kNone;  // the record after the match in the same-call chain
+    for (Serial serial = last->second, after = kNone; serial != kNone;) {
+        const std::size_t at = PositionOf(serial);
+        if (records_[at].band == band) {
+            position = at;
+            follower = after;
+        }
+        after = serial;
+        serial = previousCall_[at];
+    }
+    if (position == records_.size()) return false;
+
+    const Serial removed = serials_[position];
+    const CInfo& record = records_[position];
+    const auto same = byCallBandMode_.find(Key(record.call, record.band, record.mode));
+    if (--same->second.count == 0) {
+        byCallBandMode_.erase(same);
+    } else if (same->second.first == removed) {
+        // The next record with this call, band and mode becomes the earliest.
+        for (Serial serial = last->second; serial != removed;) {
+            const std::size_t at = PositionOf(serial);
+            if (records_[at].band == record.band && records_[at].mode == record.mode) same->second.first = serial;
+            serial = previousCall_[at];
+        }
+    }
     const auto entity = entityCount_.find(Key(record.band, record.prefix));
     if (--entity->second == 0) entityCount_.erase(entity);
 
-    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(position));
-    serials_.erase(serials_.begin() + static_cast<std::ptrdiff_t>(position));
-    return true;
-}
+    if (follower != kNone)
+        previousCall_[PositionOf(follower)] = previousCall_[position];
+    else if (previousCall_[position] != kNone)
+        last->second = previousCall_[position];
+    else
+        lastOfCall_.erase(last);
 
-std::size_t QsoLog::CountSame(std::string_view call, std::string_view band, std::string_view mode) const {
-    const auto* matches = Lookup(byCallBandMode_, Key(call, band, mode));
-    return matches == nullptr ? 0 : matches->size();
+    const auto offset = static_cast<std::ptrdiff_t>(position);
+    records_.erase(records_.begin() + offset);
+    serials_.erase(serials_.begin() + offset);
+    previousCall_.erase(previousCall_.begin() + offset);
+    return true;
 }
 
 QsoLog::CallHistory QsoLog::History(std::string_view call, std::string_view band, std::string_view mode) const {
     CallHistory history;
-    const auto* sameCall = Lookup(byCall_, std::string(call));
-    if (sameCall == nullptr) return history;
+    const auto last = lastOfCall_.find(call);
+    if (last == lastOfCall_.end()) return history;
 
-    // Everything with this call before the first dupe has another band or mode.
-    auto stop = sameCall->end();
-    if (const auto* dupes = Lookup(byCallBandMode_, Key(call, band, mode))) {
+    // Everything with this call before the first dupe has another band or mode, so the record
+    // remembered is the one just before that dupe in the same-call chain.
+    Serial remembered = last->second;
+    if (const auto dupes = byCallBandMode_.find(Key(call, band, mode)); dupes != byCallBandMode_.end()) {
         history.dupe = true;
-        stop = std::lower_bound(sameCall->begin(), sameCall->end(), dupes->front());
+        remembered = previousCall_[PositionOf(dupes->second.first)];
     }
-    if (stop != sameCall->begin()) history.last = &BySerial(*std::prev(stop));
+    if (remembered != kNone) history.last = &records_[PositionOf(remembered)];
     return history;
 }
 
 bool QsoLog::EntityWorked(std::string_view band, std::string_view prefix) const {
-    return entityCount_.count(Key(band, prefix)) != 0;
+    return entityCount_.find(Key(band, prefix)) != entityCount_.end();
 }
 
-std::size_t QsoLog::PositionOf(std::uint64_t serial) const {
+std::size_t QsoLog::PositionOf(Serial serial) const {
     return static_cast<std::size_t>(std::lower_bound(serials_.begin(), serials_.end(), serial) - serials_.begin());
 }
-
-const CInfo& QsoLog::BySerial(std::uint64_t serial) const { return records_[PositionOf(serial)]; }
 
 }  // namespace corvane

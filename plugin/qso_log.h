@@ -3,6 +3,7 @@
 // the call check never walk the whole log. The answers are those of a walk in list order.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,17 +24,16 @@ public:
     const_iterator begin() const { return records_.begin(); }
     const_iterator end() const { return records_.end(); }
 
-    void push_back(CInfo record);
+    // Appends the record, marked as a dupe when earlier records have its call, band and mode;
+    // returns how many do.
+    std::size_t push_back(CInfo record);
 
     // Removes the earliest record with this call and band (any mode); false when none matches.
     bool RemoveFirst(std::string_view call, std::string_view band);
 
-    // How many stored records have exactly this call, band and mode.
-    std::size_t CountSame(std::string_view call, std::string_view band, std::string_view mode) const;
-
     struct CallHistory {
-        bool dupe = false;             // a record with this call, band and mode exists
-        const CInfo* last = nullptr;   // the last same-call record before the first such record
+        bool dupe = false;            // a record with this call, band and mode exists
+        const CInfo* last = nullptr;  // the last same-call record before the first such record
     };
     // What a walk in list order that stops at the first dupe finds out about `call`.
     CallHistory History(std::string_view call, std::string_view band, std::string_view mode) const;
@@ -42,19 +42,34 @@ public:
     bool EntityWorked(std::string_view band, std::string_view prefix) const;
 
 private:
-    using Serials = std::vector<std::uint64_t>;  // ascending, i.e. in list order
+    // Records are named by a serial that never changes, while their positions shift on removal.
+    using Serial = std::uint64_t;
+    static constexpr Serial kNone = ~Serial{0};
 
-    const CInfo& BySerial(std::uint64_t serial) const;
-    std::size_t PositionOf(std::uint64_t serial) const;
+    std::size_t PositionOf(Serial serial) const;
+
+    // Lookups by string_view need no temporary key.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    template <class Value>
+    using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
+    // Records with the same call, band and mode: how many, and the earliest of them.
+    struct SameQsos {
+        std::size_t count = 0;
+        Serial first = 0;
+    };
 
     std::vector<CInfo> records_;
-    std::vector<std::uint64_t> serials_;  // serials_[i] is the serial of records_[i]
-    std::uint64_t nextSerial_ = 0;
+    std::vector<Serial> serials_;        // ascending; serials_[i] names records_[i]
+    std::vector<Serial> previousCall_;   // per record: the record before it with the same call, or kNone
+    Serial nextSerial_ = 0;
 
-    std::unordered_map<std::string, Serials> byCall_;
-    std::unordered_map<std::string, Serials> byCallBand_;
-    std::unordered_map<std::string, Serials> byCallBandMode_;
-    std::unordered_map<std::string, std::size_t> entityCount_;  // by band and prefix
+    TextMap<Serial> lastOfCall_;              // the latest record of each call; previousCall_ chains back
+    TextMap<SameQsos> byCallBandMode_;
+    TextMap<std::size_t> entityCount_;        // by band and prefix
 };
 
 }  // namespace corvane

@@ -69,17 +69,23 @@ TEST_F(ExportsTest, NullArgumentsAreSafe) {
                               nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr),
               1);
     EXPECT_EQ(ReadBytes("err.txt"), "Corvane UBN file \r\n");
-    api.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr,
-                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
-                 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    // Every text reads as empty, the date as invalid: no contest mode in this SSB run.
+    EXPECT_EQ(api.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr),
+              0);
+    EXPECT_EQ(ReadBytes("err.txt"), "Corvane UBN file \r\nQSO:  0    Invalid DateTime" + std::string(12, ' ') +
+                                        "   NO CONTEST MODE !!!\r\n");
     api.RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr,
                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
                     0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr);
-    api.CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr);
+    EXPECT_EQ(api.CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, nullptr, nullptr),
+              2);
     EXPECT_EQ(api.IsValidExchg0(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
-    EXPECT_NE(api.GetResult0(nullptr), nullptr);
+    const std::string text = api.GetResult0(nullptr);
+    EXPECT_EQ(text.substr(0, 65), "  Corvane SSB Invalid DateTime-Invalid DateTime \r\n\tContestant: \r\n");
 }
 
 }  // namespace
