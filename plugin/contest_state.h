@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cabrillo/cabrillo_header.h"
 #include "plugin/guarded.h"
 #include "plugin/band_list.h"
 #include "plugin/qso_log.h"
@@ -57,6 +58,8 @@ struct ContestState {
 
     std::string resultText;
     std::int64_t lastScore = 0;  // 64 bits: a big log with large points values overflows 32
+
+    CabrilloHeader cabrilloHeader;
 };
 
 }  // namespace corvane

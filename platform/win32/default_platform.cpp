@@ -1,6 +1,7 @@
-// The Windows shell: the system's private-profile calls and files. The multiplier window is
-// not part of this build yet, so it is never open.
+// The Windows shell: the system's private-profile calls, files and dialogs. The multiplier
+// window is not part of this build yet, so it is never open.
 #include "platform/platform.h"
+#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_profile_store.h"
 
@@ -20,7 +21,8 @@ Platform& DefaultPlatform() {
     static Win32ProfileStore profile;
     static Win32Files files;
     static NoMultiplierWindow window;
-    static Platform platform{profile, files, window};
+    static Win32Dialogs dialogs;
+    static Platform platform{profile, files, window, dialogs};
     return platform;
 }
 

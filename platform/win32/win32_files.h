@@ -8,6 +8,8 @@ public:
     bool WriteWhole(std::string_view path, std::string_view bytes) override;
     bool Append(std::string_view path, std::string_view bytes) override;
     bool Exists(std::string_view path) override;
+    std::vector<std::string> ListPrograms() override;
+    std::optional<FileVersion> ReadFileVersion(std::string_view path) override;
 };
 
 }  // namespace corvane

@@ -1,8 +1,11 @@
 #pragma once
 // In-memory stand-ins for the platform, for tests of the core.
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -59,8 +62,15 @@ public:
         return true;
     }
     bool Exists(std::string_view path) override { return files.count(std::string(path)) != 0; }
+    std::vector<std::string> ListPrograms() override { return programs; }
+    std::optional<FileVersion> ReadFileVersion(std::string_view path) override {
+        const auto found = versions.find(std::string(path));
+        return found != versions.end() ? std::optional<FileVersion>(found->second) : std::nullopt;
+    }
 
     std::map<std::string, std::string> files;
+    std::vector<std::string> programs;            // in listing order
+    std::map<std::string, FileVersion> versions;  // programs with a readable version
     int appends = 0;
     bool failWrites = false;
 };
@@ -78,12 +88,32 @@ public:
     int opens = 0;
 };
 
+// An operator who answers the header dialog with `answer` (OK as shown when unset); `cancel`
+// cancels it instead. Records what each dialog and notice showed.
+class FakeDialogs final : public Dialogs {
+public:
+    std::optional<HeaderFields> RunHeaderDialog(const HeaderFields& shown) override {
+        headersShown.push_back(shown);
+        if (cancel) return std::nullopt;
+        return answer ? answer(shown) : ConfirmedUnchanged(shown);
+    }
+    void ShowInformation(std::string_view caption, std::string_view text) override {
+        notices.emplace_back(std::string(caption), std::string(text));
+    }
+
+    bool cancel = false;
+    std::function<HeaderFields(const HeaderFields&)> answer;
+    std::vector<HeaderFields> headersShown;
+    std::vector<std::pair<std::string, std::string>> notices;  // caption, text
+};
+
 // A fresh set of fakes bundled as the core expects them.
 struct FakePlatform {
     FakeProfileStore profile;
     MemoryFiles files;
     FakeWindow window;
-    Platform platform{profile, files, window};
+    FakeDialogs dialogs;
+    Platform platform{profile, files, window, dialogs};
 };
 
 }  // namespace corvane::testing
