@@ -69,6 +69,21 @@ TEST_P(ScoredLogTest, ResultTextAndErrorLogAreExact) {
 
 INSTANTIATE_TEST_SUITE_P(Logs, ScoredLogTest, ::testing::Values("sample-cw", "ssb-run"));
 
+// On Linux the header dialog confirms the header stored in the settings file, so an export run
+// needs no screen; on Windows the real dialog would wait for the operator.
+#if !defined(_WIN32)
+TEST(CabrilloRunTest, SampleLogIsExportedExactly) {
+    const fs::path scenario = TestData() / "sample-cw";
+    testing::WorkDir dir;
+    const Outcome run = Corvane({"score", (scenario / "sample-cw.adi").string(), "--ini",
+                                 (scenario / "sample-cw.ini").string(), "--cty",
+                                 (TestData() / "hamradio-files" / "cty.dat").string(), "--out", "run", "--cabrillo"});
+    ASSERT_EQ(run.status, kDone) << run.err;
+    EXPECT_EQ(ReadBytes("run/DL5CVN.cbr"), ReadBytes(scenario / "expected.cbr"));
+    EXPECT_EQ(ReadBytes("run/result.txt"), ReadBytes(scenario / "expected-result.txt"));
+}
+#endif
+
 // A small log against the fixture country file, for the tests below.
 class CorvaneTest : public ::testing::Test {
 protected:
