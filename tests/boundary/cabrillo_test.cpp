@@ -154,7 +154,7 @@ TEST_F(CabrilloRunTest, CancelledHeaderStoresNothingButTheLogIsStillWritten) {
 // The CREATED-BY line names the version of the first program called "...Nolvex..." in the
 // current directory; the stand-ins are built with the two version resources.
 TEST_F(CabrilloRunTest, CreatedByCarriesTheHostProgramsVersion) {
-    const auto program = [](const char* name) { return testing::ProgramFolder() / name; };
+    const auto program = [](const char* name) { return host::ProgramFolder() / name; };
     struct Case {
         std::vector<std::pair<const char*, const char*>> copies;  // built program, name here
         const char* expectedLine;
