@@ -30,22 +30,22 @@ void QsoLog::clear() {
     records_.clear();
     serials_.clear();
     previousCall_.clear();
-    lastOfCall_.clear();
-    byCallBandMode_.clear();
-    entityCount_.clear();
+    lastOfCall_.Clear();
+    byCallBandMode_.Clear();
+    entityCount_.Clear();
 }
 
 std::size_t QsoLog::push_back(CInfo record) {
     const Serial serial = nextSerial_++;
-    const auto [last, first] = lastOfCall_.try_emplace(record.call, serial);
-    previousCall_.push_back(first ? kNone : last->second);
-    last->second = serial;
+    const auto [last, first] = lastOfCall_.FindOrAdd(record.call);
+    previousCall_.push_back(first ? kNone : last);
+    last = serial;
 
-    SameQsos& same = byCallBandMode_[Key(record.call, record.band, record.mode)];
+    SameQsos& same = byCallBandMode_.FindOrAdd(Key(record.call, record.band, record.mode)).first;
     const std::size_t earlier = same.count++;
     if (earlier == 0) same.first = serial;
     record.isDupe = earlier > 0 ? 1 : 0;
-    ++entityCount_[Key(record.band, record.prefix)];
+    ++entityCount_.FindOrAdd(Key(record.band, record.prefix)).first;
 
     records_.push_back(std::move(record));
     serials_.push_back(serial);
@@ -53,14 +53,14 @@ std::size_t QsoLog::push_back(CInfo record) {
 }
 
 bool QsoLog::RemoveFirst(std::string_view call, std::string_view band) {
-    const auto last = lastOfCall_.find(call);
-    if (last == lastOfCall_.end()) return false;
+    Serial* const last = lastOfCall_.Find(call);
+    if (last == nullptr) return false;
 
     // Walk this call's records from the latest back; the last match seen is the earliest one.
     // Removal is rare, so no index by call and band is kept for it.
     std::size_t position = records_.size();
     Serial follower = kNone;  // the record after the match in the same-call chain
-    for (Serial serial = last->second, after = kNone; serial != kNone;) {
+    for (Serial serial = *last, after = kNone; serial != kNone;) {
         const std::size_t at = PositionOf(serial);
         if (records_[at].band == band) {
             position = at;
@@ -73,26 +73,27 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view band) {
 
     const Serial removed = serials_[position];
     const CInfo& record = records_[position];
-    const auto same = byCallBandMode_.find(Key(record.call, record.band, record.mode));
-    if (--same->second.count == 0) {
-        byCallBandMode_.erase(same);
-    } else if (same->second.first == removed) {
+    const std::string sameKey = Key(record.call, record.band, record.mode);
+    SameQsos& same = *byCallBandMode_.Find(sameKey);
+    if (--same.count == 0) {
+        byCallBandMode_.Erase(sameKey);
+    } else if (same.first == removed) {
         // The next record with this call, band and mode becomes the earliest.
-        for (Serial serial = last->second; serial != removed;) {
+        for (Serial serial = *last; serial != removed;) {
             const std::size_t at = PositionOf(serial);
-            if (records_[at].band == record.band && records_[at].mode == record.mode) same->second.first = serial;
+            if (records_[at].band == record.band && records_[at].mode == record.mode) same.first = serial;
             serial = previousCall_[at];
         }
     }
-    const auto entity = entityCount_.find(Key(record.band, record.prefix));
-    if (--entity->second == 0) entityCount_.erase(entity);
+    const std::string entityKey = Key(record.band, record.prefix);
+    if (--*entityCount_.Find(entityKey) == 0) entityCount_.Erase(entityKey);
 
     if (follower != kNone)
         previousCall_[PositionOf(follower)] = previousCall_[position];
     else if (previousCall_[position] != kNone)
-        last->second = previousCall_[position];
+        *last = previousCall_[position];
     else
-        lastOfCall_.erase(last);
+        lastOfCall_.Erase(call);
 
     const auto offset = static_cast<std::ptrdiff_t>(position);
     records_.erase(records_.begin() + offset);
@@ -103,22 +104,22 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view band) {
 
 QsoLog::CallHistory QsoLog::History(std::string_view call, std::string_view band, std::string_view mode) const {
     CallHistory history;
-    const auto last = lastOfCall_.find(call);
-    if (last == lastOfCall_.end()) return history;
+    const Serial* const last = lastOfCall_.Find(call);
+    if (last == nullptr) return history;
 
     // Everything with this call before the first dupe has another band or mode, so the record
     // remembered is the one just before that dupe in the same-call chain.
-    Serial remembered = last->second;
-    if (const auto dupes = byCallBandMode_.find(Key(call, band, mode)); dupes != byCallBandMode_.end()) {
+    Serial remembered = *last;
+    if (const SameQsos* const dupes = byCallBandMode_.Find(Key(call, band, mode))) {
         history.dupe = true;
-        remembered = previousCall_[PositionOf(dupes->second.first)];
+        remembered = previousCall_[PositionOf(dupes->first)];
     }
     if (remembered != kNone) history.last = &records_[PositionOf(remembered)];
     return history;
 }
 
 bool QsoLog::EntityWorked(std::string_view band, std::string_view prefix) const {
-    return entityCount_.find(Key(band, prefix)) != entityCount_.end();
+    return entityCount_.Find(Key(band, prefix)) != nullptr;
 }
 
 std::size_t QsoLog::PositionOf(Serial serial) const {

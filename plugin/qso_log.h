@@ -3,12 +3,11 @@
 // the call check never walk the whole log. The answers are those of a walk in list order.
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "plugin/flat_index.h"
 #include "plugin/qso_record.h"
 
 namespace corvane {
@@ -48,14 +47,6 @@ private:
 
     std::size_t PositionOf(Serial serial) const;
 
-    // Lookups by string_view need no temporary key.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-    };
-    template <class Value>
-    using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
-
     // Records with the same call, band and mode: how many, and the earliest of them.
     struct SameQsos {
         std::size_t count = 0;
@@ -67,9 +58,9 @@ private:
     std::vector<Serial> previousCall_;   // per record: the record before it with the same call, or kNone
     Serial nextSerial_ = 0;
 
-    TextMap<Serial> lastOfCall_;              // the latest record of each call; previousCall_ chains back
-    TextMap<SameQsos> byCallBandMode_;
-    TextMap<std::size_t> entityCount_;        // by band and prefix
+    FlatIndex<Serial> lastOfCall_;          // the latest record of each call; previousCall_ chains back
+    FlatIndex<SameQsos> byCallBandMode_;
+    FlatIndex<std::size_t> entityCount_;    // by band and prefix
 };
 
 }  // namespace corvane
