@@ -12,6 +12,10 @@ constexpr double kMaxDate = 2958465.0;   // 31 December 9999
 constexpr double kHalfSecond = 1.0 / 172800.0;
 constexpr long kOleEpochFromUnix = 25569;  // days from 1899-12-30 to 1970-01-01
 
+struct CivilTime {
+    int year, month, day, hour, minute, second;
+};
+
 // Days since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's algorithms).
 long DaysFromCivil(long y, long m, long d) {
     y -= m <= 2;
@@ -44,14 +48,8 @@ void AppendNumber(std::string& out, int value, int width) {
     out += buffer;
 }
 
-}  // namespace
-
-OleDateTime OleDateTime::FromParts(int year, int month, int day, int hour, int minute, int second) {
-    const long days = DaysFromCivil(year, month, day) + kOleEpochFromUnix;
-    const double fraction = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-    return {days >= 0 ? days + fraction : days - fraction, kValid};
-}
-
+// Splits a valid date into calendar fields, rounding to the nearest second. False when the value
+// is outside the years 100 to 9999, which the class library refuses as well.
 bool ToCivilTime(double oleDate, CivilTime& out) {
     if (!(oleDate >= kMinDate && oleDate <= kMaxDate)) return false;  // also refuses NaN
     // Round to the second away from the epoch, so that the day rolls over at 23:59:59.5.
@@ -64,6 +62,14 @@ bool ToCivilTime(double oleDate, CivilTime& out) {
     out.minute = static_cast<int>(seconds / 60 % 60);
     out.second = static_cast<int>(seconds % 60);
     return true;
+}
+
+}  // namespace
+
+OleDateTime OleDateTime::FromParts(int year, int month, int day, int hour, int minute, int second) {
+    const long days = DaysFromCivil(year, month, day) + kOleEpochFromUnix;
+    const double fraction = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+    return {days >= 0 ? days + fraction : days - fraction, kValid};
 }
 
 std::string FormatOleDate(const OleDateTime& value, std::string_view pattern) {

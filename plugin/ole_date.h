@@ -21,14 +21,6 @@ struct alignas(8) OleDateTime {
 };
 static_assert(sizeof(OleDateTime) == 16, "must match the host's 16-byte date object");
 
-struct CivilTime {
-    int year, month, day, hour, minute, second;
-};
-
-// Splits a valid date into calendar fields, rounding to the nearest second. False when the value
-// is outside the years 100 to 9999, which the class library refuses as well.
-bool ToCivilTime(double oleDate, CivilTime& out);
-
 // Formats with strftime codes (%Y %y %m %d %H %M %S %j %%; other codes are copied as they are).
 // An invalid value, or one out of range, gives "Invalid DateTime"; a null value the empty text.
 std::string FormatOleDate(const OleDateTime& value, std::string_view pattern);

@@ -19,7 +19,6 @@ public:
     void clear();
     std::size_t size() const { return records_.size(); }
     bool empty() const { return records_.empty(); }
-    const CInfo& operator[](std::size_t index) const { return records_[index]; }
     const_iterator begin() const { return records_.begin(); }
     const_iterator end() const { return records_.end(); }
 

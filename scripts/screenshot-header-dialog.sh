@@ -24,16 +24,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target show_header_dialog >/dev/null
 
 # A prefix of its own with the X11 driver (the test prefix uses the null driver, which draws
-# nothing); Wine draws the title bar itself, as there is no window manager.
+# nothing).
 export WINEPREFIX=$root/build/windows/wineprefix-x11 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -d "$WINEPREFIX" ]; then
-    mkdir -p "$WINEPREFIX"
-    timeout 180 wineboot -i >/dev/null 2>&1
-    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    timeout 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-fi
+[ -d "$WINEPREFIX" ] || scripts/wine-prefix.sh "$WINEPREFIX" x11 >/dev/null
 
 # A folder with a settings file, so the dialog shows the texts an operator stored last time.
 run=$root/build/screenshots/run
